@@ -1,0 +1,110 @@
+-- methods.lua: the frame of a handle method, made from a row: handle check, argument check, defaults,
+-- availability test, call, chained return.
+--
+-- A row:
+--   name      the method's name, and the host action it tests and calls unless `action` names another;
+--   check     the types of the required leading arguments ({ "string" });
+--   defaults  the optional positions: { position, type, default } or { position, type, global = name },
+--             the default then being that host global as it is at the call; a value of another type is
+--             replaced by the default;
+--   count     how many argument positions the action receives (default: the highest position named);
+--   results   "all" (every value of the action, the default), "first" or "none";
+--   named     false for an action that is called without the object name;
+--   special   { type = "OBJECT_...", at_call = true or nil, ... }: the fields above that differ for
+--             handles of that type; at_call reads the constant from the host's global at the call
+--             instead of Rividi._Vars.ObjectTypes.
+local Helpers, Build = Rividi._Helpers, Rividi._Build
+local A, FunctionError, check_args = Helpers.A, Helpers.FunctionError, Build.check_args
+local IsObject, GenerateChain = Rividi.IsObject, Rividi.GenerateChain
+local ObjectTable, ObjectTypes, NOOBJ = Rividi._Vars.ObjectTable, Rividi._Vars.ObjectTypes, Rividi.NOOBJ
+local type, unpack = type, unpack
+
+local NO_RESULTS = {}
+
+local function highest_position(check, defaults)
+  local count = #check
+  for i = 1, #defaults do
+    if defaults[i][1] > count then count = defaults[i][1] end
+  end
+  return count
+end
+
+-- The fields of `row` that decide the call, those it lacks taken from `base`.
+local function form_of(row, check, base)
+  base = base or {}
+  local form = {
+    action = row.action or base.action or row.name,
+    defaults = row.defaults or base.defaults or {},
+    results = row.results or base.results or "all",
+    named = row.named,
+  }
+  if form.named == nil then form.named = base.named ~= false end
+  form.count = row.count or highest_position(check, form.defaults)
+  return form
+end
+
+local function apply_defaults(tArgs, defaults)
+  for i = 1, #defaults do
+    local d = defaults[i]
+    local position = d[1]
+    if type(tArgs[position]) ~= d[2] then
+      if d.global then tArgs[position] = _G[d.global] else tArgs[position] = d[3] end
+    end
+  end
+end
+
+-- Calls the action with the object name (unless the form says otherwise) and the form's positions.
+local function call(self, form, action, tArgs)
+  if form.named then
+    if form.count == 0 then return action(self.ObjectName) end
+    return action(self.ObjectName, unpack(tArgs, 1, form.count))
+  end
+  return action(unpack(tArgs, 1, form.count))
+end
+
+-- The chained return. At a level of 0 or below GenerateChain gives back the result list itself, so the
+-- values are returned without building the list.
+local function finish(self, form, action, tArgs)
+  local results = form.results
+  if results == "all" then
+    local list = { call(self, form, action, tArgs) }
+    if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, list)) end
+    return unpack(list)
+  end
+  local first = call(self, form, action, tArgs)
+  if results == "none" then
+    if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, NO_RESULTS)) end
+    return
+  end
+  if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, { first })) end
+  if first ~= nil then return first end
+end
+
+-- The method of a row. A, the argument check and FunctionError are called from the method itself, so
+-- that their level 3 is the line that called the method.
+function Build.method(row)
+  local check = row.check or {}
+  local check_count = #check
+  local base = form_of(row, check)
+  local special = row.special and form_of(row.special, check, base)
+  local special_constant = special and row.special.type
+  local special_at_call = special and row.special.at_call
+  return function(self, ...)
+    A(IsObject(self) == false, NOOBJ)
+    if check_count > 0 then check_args(arg, check, check_count) end
+    local form = base
+    if special then
+      local special_type = special_at_call and _G[special_constant] or ObjectTypes[special_constant]
+      if self.ObjectType == special_type then form = special end
+    end
+    if form.defaults[1] then apply_defaults(arg, form.defaults) end
+    local action = ObjectTable[self.ObjectType][form.action]
+    if type(action) ~= "function" then FunctionError() end
+    return finish(self, form, action, arg)
+  end
+end
+
+-- Attaches the methods of a list of rows to Rividi, in order.
+function Build.attach(rows)
+  for i = 1, #rows do Rividi[rows[i].name] = Build.method(rows[i]) end
+end
