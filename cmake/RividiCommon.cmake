@@ -5,10 +5,11 @@ function(rividi_warnings target)
 endfunction()
 
 # Sanitizers go on our own targets only, never on the 32-bit luac or Lua itself.
+# The link option is public, so whatever links a sanitized library links the runtime too.
 function(rividi_sanitize target)
   if(RIVIDI_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()
 

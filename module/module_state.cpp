@@ -37,10 +37,13 @@ void mod_attach() {
   if (mod_state.text_heap) mod_makedocument();
 }
 
-/* The text and block heaps, and the document in them, end with the process. */
+/* All three heaps go, with the document and the work area in them: a host that unloads
+   the module and loads it again would otherwise keep the old texts for the rest of its run. */
 void mod_detach() {
-  if (mod_state.general_heap) plat_calls.heap_destroy(mod_state.general_heap);
-  mod_state.general_heap = nullptr;
+  void* heaps[] = {mod_state.general_heap, mod_state.text_heap, mod_state.block_heap};
+  for (void* heap : heaps)
+    if (heap) plat_calls.heap_destroy(heap);
+  mod_state = mod_State{};
 }
 
 char* mod_newtext(const char* text) {

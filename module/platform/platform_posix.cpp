@@ -4,31 +4,44 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_set>
 #include <sys/stat.h>
 
-/* The C heap serves every private heap; a heap handle only has to be distinct and non-null. */
+/* A heap keeps its blocks so that destroying it frees them all, as HeapDestroy does. */
 struct posix_Heap {
-  bool serialized;
+  std::unordered_set<void*> blocks;
 };
 
-static void* posix_heap_create(bool serialized, size_t) {
-  return new posix_Heap{serialized};
+static void* posix_heap_create(bool, size_t) {
+  return new posix_Heap;
 }
 
-static void* posix_heap_alloc(void*, size_t size, bool zero) {
-  return zero ? std::calloc(1, size ? size : 1) : std::malloc(size ? size : 1);
+static void* posix_heap_alloc(void* heap, size_t size, bool zero) {
+  void* block = zero ? std::calloc(1, size ? size : 1) : std::malloc(size ? size : 1);
+  if (block) static_cast<posix_Heap*>(heap)->blocks.insert(block);
+  return block;
 }
 
-static void* posix_heap_realloc(void*, void* block, size_t size) {
-  return std::realloc(block, size ? size : 1);
+static void* posix_heap_realloc(void* heap, void* block, size_t size) {
+  void* grown = std::realloc(block, size ? size : 1);
+  if (grown) {
+    auto& blocks = static_cast<posix_Heap*>(heap)->blocks;
+    blocks.erase(block);
+    blocks.insert(grown);
+  }
+  return grown;
 }
 
-static void posix_heap_free(void*, void* block) {
+static void posix_heap_free(void* heap, void* block) {
+  if (!block) return;
+  static_cast<posix_Heap*>(heap)->blocks.erase(block);
   std::free(block);
 }
 
 static void posix_heap_destroy(void* heap) {
-  delete static_cast<posix_Heap*>(heap);
+  auto* h = static_cast<posix_Heap*>(heap);
+  for (void* block : h->blocks) std::free(block);
+  delete h;
 }
 
 /* Windows paths map onto POSIX ones with '/' for '\'; a drive letter names the root. */
