@@ -46,7 +46,16 @@ files["script"] = {
 
 files["simhost"] = {}
 
-files["tests"] = { std = "+busted", globals = script_globals, read_globals = host_library }
-files["tests/e2e"] = { std = "lua51", globals = { "Rividi", "ZOBJECT_CODE_CHAINING", "ZOBJECT_SURPRESS_ERRORS",
-  "Input1", "Button1" }, read_globals = host_library }
+-- Test methods take their arguments through `arg`, as the script's do.
+files["tests"] = { std = "+busted", globals = script_globals, read_globals = host_library, ignore = { "212/%.%.%." } }
+
+-- The preludes and checks that C++ test hosts run around a registration share these globals.
+local harness_globals = { "SimHost", "SimHostProject", "PayloadDamaged", "RegisterResult", "Input1", "Button1" }
+for _, dir in ipairs({ "tests/support", "tests/e2e" }) do
+  files[dir] = { std = "lua51", globals = (function()
+    local names = { unpack(script_globals) }
+    for _, name in ipairs(harness_globals) do names[#names + 1] = name end
+    return names
+  end)(), read_globals = host_library, ignore = { "212/%.%.%." } }
+end
 files["bench"] = {}

@@ -55,11 +55,12 @@ end
 
 -- Calls the action with the object name (unless the form says otherwise) and the form's positions.
 local function call(self, form, action, tArgs)
-  if form.named then
-    if form.count == 0 then return action(self.ObjectName) end
-    return action(self.ObjectName, unpack(tArgs, 1, form.count))
-  end
-  return action(unpack(tArgs, 1, form.count))
+  local count = form.count
+  if not form.named then return action(unpack(tArgs, 1, count)) end
+  if count == 0 then return action(self.ObjectName) end
+  if count == 1 then return action(self.ObjectName, tArgs[1]) end
+  if count == 2 then return action(self.ObjectName, tArgs[1], tArgs[2]) end
+  return action(self.ObjectName, unpack(tArgs, 1, count))
 end
 
 -- The chained return. At a level of 0 or below GenerateChain gives back the result list itself, so the
@@ -94,7 +95,8 @@ function Build.method(row)
     if check_count > 0 then check_args(arg, check, check_count) end
     local form = base
     if special then
-      local special_type = special_at_call and _G[special_constant] or ObjectTypes[special_constant]
+      local special_type = ObjectTypes[special_constant]
+      if special_at_call then special_type = _G[special_constant] end
       if self.ObjectType == special_type then form = special end
     end
     if form.defaults[1] then apply_defaults(arg, form.defaults) end

@@ -2,7 +2,7 @@
 local Build, Helpers = Rividi._Build, Rividi._Helpers
 local ObjectTable, Application = Rividi._Vars.ObjectTable, Helpers.Application
 local type, next, pairs, tostring, tonumber = type, next, pairs, tostring, tonumber
-local setmetatable, error = setmetatable, error
+local setmetatable, error, pcall = setmetatable, error, pcall
 
 -- Fills `kind` with the six members of a view kind: metatable_cache, make_getter, setter, make_pairs,
 -- make_read_only, ropairs. options: metatable and type (the two strings of its views), setter, and wrap,
@@ -66,6 +66,14 @@ function Build.view_kind(kind, options)
   return kind
 end
 
+local function send(read, write, name, key_name, value)
+  local properties = read(name)
+  for k in pairs(properties) do
+    if tostring(k) == key_name then properties[k] = value end
+  end
+  write(name, properties)
+end
+
 -- A setter that sends the write to the host: read all properties, change the key, write them all back.
 -- host_pair(owner) gives the read function, the write function and the name to pass them.
 local function write_through(host_pair, guards_suppression)
@@ -74,15 +82,14 @@ local function write_through(host_pair, guards_suppression)
     if key_name == "Properties" or key_name == "_objhandle" then error("This key can not be modified!", 2) end
     local owner = view._objhandle
     if not owner then error("This key can not be modified!", 2) end
-    local suppression = ZOBJECT_SURPRESS_ERRORS
     local read, write, name = host_pair(owner)
-    if guards_suppression then ZOBJECT_SURPRESS_ERRORS = true end
-    local properties = read(name)
-    for k in pairs(properties) do
-      if tostring(k) == key_name then properties[k] = value end
-    end
-    write(name, properties)
-    if guards_suppression then ZOBJECT_SURPRESS_ERRORS = suppression end
+    if not guards_suppression then return send(read, write, name, key_name, value) end
+    -- The switch comes back as it was even when a host call raises.
+    local suppression = ZOBJECT_SURPRESS_ERRORS
+    ZOBJECT_SURPRESS_ERRORS = true
+    local ok, failure = pcall(send, read, write, name, key_name, value)
+    ZOBJECT_SURPRESS_ERRORS = suppression
+    if not ok then error(failure, 0) end
   end
 end
 

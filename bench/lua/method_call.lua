@@ -1,6 +1,7 @@
 -- method_call.lua: a handle method call against the direct host call, on the simulated host.
 -- Usage: lua5.1 bench/lua/method_call.lua [repository root or its script/ folder]
 local root = (arg and arg[1] or "."):gsub("[/\\]$", ""):gsub("[/\\]script$", "")
+if root == "script" then root = "." end
 
 local simhost = dofile(root .. "/simhost/init.lua")
 
@@ -20,20 +21,30 @@ local function new_state()
   return env, host
 end
 
-local ROUNDS, CALLS = 7, 100000
+local ROUNDS, BATCHES, BATCH = 15, 50, 1000
 
--- Nanoseconds per call, best of the rounds; the call log is emptied between rounds.
-local function time_per_call(host, loop)
-  local best = math.huge
-  for _ = 1, ROUNDS do
+-- Seconds for BATCHES * BATCH calls; the call log is emptied after every batch, so that it never grows large.
+local function time_calls(host, loop)
+  collectgarbage()
+  local start = os.clock()
+  for _ = 1, BATCHES do
+    loop(BATCH)
     host:clear_log()
-    collectgarbage()
-    local start = os.clock()
-    loop(CALLS)
-    local elapsed = os.clock() - start
-    if elapsed < best then best = elapsed end
   end
-  return best / CALLS * 1e9
+  return os.clock() - start
+end
+
+-- Nanoseconds per call of each case, best of the rounds; every round times every case once.
+local function times_per_call(host, cases)
+  local best = {}
+  for _ = 1, ROUNDS do
+    for i, case in ipairs(cases) do
+      local t = time_calls(host, case[2])
+      if not best[i] or t < best[i] then best[i] = t end
+    end
+  end
+  for i, t in ipairs(best) do best[i] = t / (BATCHES * BATCH) * 1e9 end
+  return best
 end
 
 -- Bytes allocated per call, with the collector stopped.
@@ -42,17 +53,17 @@ local function bytes_per_call(host, loop)
   collectgarbage()
   collectgarbage("stop")
   local before = collectgarbage("count")
-  loop(CALLS)
+  loop(BATCH)
   local after = collectgarbage("count")
   collectgarbage("restart")
   host:clear_log()
-  collectgarbage()
-  return (after - before) * 1024 / CALLS
+  return (after - before) * 1024 / BATCH
 end
 
 local env, host = new_state()
 local Input, h = env.Input, env.Rividi.Create("Input1")
 
+-- Each method call after the direct host call it stands for.
 local cases = {
   { "Input.GetText(\"Input1\")", function(n) for _ = 1, n do Input.GetText("Input1") end end },
   { "h:GetText()", function(n) for _ = 1, n do h:GetText() end end },
@@ -60,19 +71,27 @@ local cases = {
   { "h:SetText(\"x\")", function(n) for _ = 1, n do h:SetText("x") end end },
 }
 
+-- "x direct" and "own bytes" compare a method with the direct call above it: the ratio of their times and
+-- what the method allocates beyond the host call.
 local function run(title, logging)
   host:set_logging(logging)
   print(title)
-  print(string.format("  %-32s %10s %16s %12s", "call", "ns/call", "x Input.GetText", "bytes/call"))
-  local baseline
-  for _, case in ipairs(cases) do
-    local ns = time_per_call(host, case[2])
-    baseline = baseline or ns
-    print(string.format("  %-32s %10.0f %16.2f %12.0f", case[1], ns, ns / baseline, bytes_per_call(host, case[2])))
+  print(string.format("  %-30s %8s %16s %9s %11s %10s", "call", "ns/call", "x Input.GetText", "x direct",
+    "bytes/call", "own bytes"))
+  local ns = times_per_call(host, cases)
+  local bytes = {}
+  for i, case in ipairs(cases) do
+    bytes[i] = bytes_per_call(host, case[2])
+    local ratio, own = "", ""
+    if i % 2 == 0 then
+      ratio = string.format("%.2f", ns[i] / ns[i - 1])
+      own = string.format("%.0f", bytes[i] - bytes[i - 1])
+    end
+    print(string.format("  %-30s %8.0f %16.2f %9s %11.0f %10s", case[1], ns[i], ns[i] / ns[1], ratio, bytes[i], own))
   end
 end
 
 print(string.format("Handle method calls against the direct host call (%s, best of %d rounds of %d calls)",
-  _VERSION, ROUNDS, CALLS))
+  _VERSION, ROUNDS, BATCHES * BATCH))
 run("Simulated host with its call log (as the tests install it):", true)
 run("Simulated host without its call log (a cheaper host call, so a harder ratio):", false)

@@ -2,8 +2,9 @@
 --
 -- Expects, before it runs: the simulated host installed into _G with the project of core_project.lua
 -- (simhost.install(dofile("tests/e2e/core_project.lua"))), then the module registered, so that Rividi is
--- what the module's chunk made. Installs nothing itself. Raises an error at the first failure; prints
--- "core smoke: ok" at the end.
+-- what the module's chunk made. Installs nothing itself. Load it as a file (luaL_loadfile, dofile): the
+-- checks of error positions look for its chunk name ending in core_smoke.lua. Raises an error at the first
+-- failure; prints "core smoke: ok" at the end.
 
 local LOCK_MESSAGE = "Altering this object will destroy the functionality of the \r\n"
   .. "Zentrix Rividi Action Plugin, and therefore will not be permitted.\r\n\r\n"

@@ -58,7 +58,7 @@ TEST_F(LoadedModule, RegistersItsPayloadIntoTheProcesssLua) {
   register_actions = find<int (*)(lua_State*)>("irPlg_Action_RegisterActions");
   lua_State* L = luaL_newstate();
   luaL_openlibs(L);
-  ASSERT_EQ(luaL_dofile(L, RIVIDI_PRELUDE_FILE), 0) << lua_tostring(L, -1);
+  for (const char* prelude : {RIVIDI_PRELUDE_FILES}) ASSERT_EQ(luaL_dofile(L, prelude), 0) << lua_tostring(L, -1);
   std::string message = protected_call(L, [](lua_State* S) { lua_pushinteger(S, register_actions(S)); lua_setglobal(S, "Result"); });
   EXPECT_EQ(message, "");
   EXPECT_EQ(global_text(L, "Result"), "1");

@@ -72,7 +72,7 @@ class jc_encoder {
     if (candidate.stream.size() < best_.stream.size()) best_ = std::move(candidate);
   }
 
-  static const unsigned final_slots = 2;
+  static const unsigned final_slots = 4;
 
   const unsigned char* data_;
   size_t size_;

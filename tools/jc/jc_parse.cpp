@@ -65,8 +65,8 @@ class jc_parser {
   void find_best_states(size_t pos) {
     best_state_ = 0;
     for (unsigned mode = 0; mode < mode_count_; ++mode) {
-      unsigned best = mode * slot_count_;
-      for (unsigned state = best + 1; state < best + slot_count_; ++state)
+      unsigned first = mode * slot_count_, best = first;
+      for (unsigned state = first + 1; state < first + slot_count_; ++state)
         if (node(pos, state).cost < node(pos, best).cost) best = state;
       best_of_mode_[mode] = best;
       if (node(pos, best).cost < node(pos, best_state_).cost) best_state_ = best;

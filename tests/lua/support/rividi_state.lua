@@ -33,9 +33,12 @@ function support.script_files()
   return files
 end
 
--- Runs the script in `env`, as one registration of the module does.
-function support.run_script(env)
-  for _, path in ipairs(support.script_files()) do
+-- Runs the script in `env`, as one registration of the module does. before_lock(env), if given, runs
+-- just before the last file, the lock, while env.Rividi is still the plain table.
+function support.run_script(env, before_lock)
+  local files = support.script_files()
+  for i, path in ipairs(files) do
+    if i == #files and before_lock then before_lock(env) end
     local chunk = assert(loadfile(path))
     setfenv(chunk, env)
     chunk()
@@ -43,12 +46,12 @@ function support.run_script(env)
 end
 
 -- env, host: a host running `project` (nil: the default one) and the script registered in it, the call
--- log emptied. prepare(env, host), if given, runs before the script.
-function support.new_state(project, prepare)
+-- log emptied. prepare(env, host), if given, runs before the script; before_lock as for run_script.
+function support.new_state(project, prepare, before_lock)
   local env = support.new_env()
   local host = simhost.install(project, env)
   if prepare then prepare(env, host) end
-  support.run_script(env)
+  support.run_script(env, before_lock)
   host:clear_log()
   return env, host
 end
