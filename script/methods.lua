@@ -12,7 +12,9 @@
 --   named     false for an action that is called without the object name;
 --   special   { type = "OBJECT_...", at_call = true or nil, ... }: the fields above that differ for
 --             handles of that type; at_call reads the constant from the host's global at the call
---             instead of Rividi._Vars.ObjectTypes.
+--             instead of Rividi._Vars.ObjectTypes;
+--   direct    an OBJECT_ constant's name: a plain function over that type's table instead of a method: no
+--             handle check, no availability test, no chaining; the action's values are returned as they are.
 local Helpers, Build = Rividi._Helpers, Rividi._Build
 local A, FunctionError, check_args = Helpers.A, Helpers.FunctionError, Build.check_args
 local IsObject, GenerateChain = Rividi.IsObject, Rividi.GenerateChain
@@ -63,15 +65,17 @@ local function call(self, form, action, tArgs)
   return action(self.ObjectName, unpack(tArgs, 1, count))
 end
 
--- The chained return. At a level of 0 or below GenerateChain gives back the result list itself, so the
--- values are returned without building the list.
+-- Every value of the action, chained. At a level of 0 or below GenerateChain gives back the result list
+-- itself, so the values are returned as they came, without building the list.
+local function chain_all(self, ...)
+  if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, { ... })) end
+  return ...
+end
+
+-- The chained return of the form's results.
 local function finish(self, form, action, tArgs)
   local results = form.results
-  if results == "all" then
-    local list = { call(self, form, action, tArgs) }
-    if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, list)) end
-    return unpack(list)
-  end
+  if results == "all" then return chain_all(self, call(self, form, action, tArgs)) end
   local first = call(self, form, action, tArgs)
   if results == "none" then
     if ZOBJECT_CODE_CHAINING > 0 then return unpack(GenerateChain(self, NO_RESULTS)) end
@@ -106,7 +110,24 @@ function Build.method(row)
   end
 end
 
+-- The function of a row with `direct`: only the argument check, then the action of that type's table.
+local function direct_function(row)
+  local check = row.check or {}
+  local check_count = #check
+  local form = form_of(row, check)
+  local type_table = ObjectTable[ObjectTypes[row.direct]]
+  local action_name = form.action
+  return function(self, ...)
+    if check_count > 0 then check_args(arg, check, check_count) end
+    if form.defaults[1] then apply_defaults(arg, form.defaults) end
+    return call(self, form, type_table[action_name], arg)
+  end
+end
+
 -- Attaches the methods of a list of rows to Rividi, in order.
 function Build.attach(rows)
-  for i = 1, #rows do Rividi[rows[i].name] = Build.method(rows[i]) end
+  for i = 1, #rows do
+    local row = rows[i]
+    if row.direct then Rividi[row.name] = direct_function(row) else Rividi[row.name] = Build.method(row) end
+  end
 end

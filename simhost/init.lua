@@ -13,6 +13,7 @@ local constants = load_sibling("constants")
 local type_actions = load_sibling("types")
 local objects = load_sibling("objects")
 local strings = load_sibling("strings")
+local forwarding_actions = load_sibling("forwarding_actions")
 
 local kinds_by_name, kinds_by_value = {}, {}
 for _, row in ipairs(constants.types) do
@@ -30,7 +31,7 @@ simhost.default_project = project.default
 local function type_action(table_name, action)
   local free = objects.free_behaviour(action)
   if free then return function(_, ...) return free(...) end end
-  local behaviour = objects.behaviour(action)
+  local behaviour = forwarding_actions[action] or objects.behaviour(action)
   return function(host, name, ...)
     local place = host:place()
     local o = place and place.objects[name]

@@ -62,6 +62,7 @@ end
 
 local env, host = new_state()
 local Input, h = env.Input, env.Rividi.Create("Input1")
+local RichText, rich = env.RichText, env.Rividi.Create("RichText1")
 
 -- Each method call after the direct host call it stands for.
 local cases = {
@@ -69,6 +70,30 @@ local cases = {
   { "h:GetText()", function(n) for _ = 1, n do h:GetText() end end },
   { "Input.SetText(\"Input1\", \"x\")", function(n) for _ = 1, n do Input.SetText("Input1", "x") end end },
   { "h:SetText(\"x\")", function(n) for _ = 1, n do h:SetText("x") end end },
+  { "RichText.FindText(6 arguments)",
+    function(n) for _ = 1, n do RichText.FindText("RichText1", "a", 1, -1, false, false) end end },
+  { "rich:FindText(\"a\") (defaults)", function(n) for _ = 1, n do rich:FindText("a") end end },
+  -- Both empty the text every 50 calls, so that it stays short.
+  { "Input.SetText(GetText() .. \"x\")", function(n)
+    for i = 1, n do
+      if i % 50 == 0 then Input.SetText("Input1", "") end
+      Input.SetText("Input1", Input.GetText("Input1") .. "" .. "x")
+    end
+  end },
+  { "h:Append(\"x\")", function(n)
+    for i = 1, n do
+      if i % 50 == 0 then Input.SetText("Input1", "") end
+      h:Append("x")
+    end
+  end },
+  { "Input.Get/SetProperties", function(n)
+    for _ = 1, n do
+      local properties = Input.GetProperties("Input1")
+      properties.Text = "x"
+      Input.SetProperties("Input1", properties)
+    end
+  end },
+  { "h.Properties.Text = \"x\"", function(n) for _ = 1, n do h.Properties.Text = "x" end end },
 }
 
 -- "x direct" and "own bytes" compare a method with the direct call above it: the ratio of their times and
