@@ -16,6 +16,9 @@ void hostplat_close(void* library);
 // The folder that holds the running executable, without a trailing separator ("" if unknown).
 std::string hostplat_executable_dir();
 
+// The path without "." and ".." steps (the path itself when that cannot be worked out).
+std::string hostplat_fullpath(const std::string& path);
+
 // Puts the standard streams in binary mode, so the output is byte for byte the same everywhere.
 void hostplat_binary_stdio();
 

@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 #include <limits.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 const char* const hostplat_module_name = "Rividi.so";
@@ -31,6 +32,11 @@ std::string hostplat_executable_dir() {
   std::string exe(path, static_cast<size_t>(n));
   size_t slash = exe.rfind('/');
   return slash == std::string::npos ? "" : exe.substr(0, slash);
+}
+
+std::string hostplat_fullpath(const std::string& path) {
+  char full[PATH_MAX];
+  return realpath(path.c_str(), full) ? std::string(full) : path;
 }
 
 void hostplat_binary_stdio() {}

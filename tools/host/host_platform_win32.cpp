@@ -41,6 +41,12 @@ std::string hostplat_executable_dir() {
   return slash == std::string::npos ? "" : exe.substr(0, slash);
 }
 
+std::string hostplat_fullpath(const std::string& path) {
+  char full[MAX_PATH];
+  DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return n > 0 && n < sizeof full ? std::string(full, n) : path;
+}
+
 void hostplat_binary_stdio() {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);

@@ -116,7 +116,7 @@ std::string transcript_value(lua_State* L, int index) {
   return transcript_any(L, index, 0);
 }
 
-static std::string transcript_rawfield(lua_State* L, int index, const char* name) {
+static std::string transcript_textfield(lua_State* L, int index, const char* name) {
   lua_getfield(L, index, name);
   std::string text = lua_isstring(L, -1) ? lua_tostring(L, -1) : "?";
   lua_pop(L, 1);
@@ -126,7 +126,7 @@ static std::string transcript_rawfield(lua_State* L, int index, const char* name
 // The entry on top of the stack: { table = "Input", action = "SetText", args = { n = 2, ... } }.
 static std::string transcript_entry(lua_State* L) {
   int entry = lua_gettop(L);
-  std::string line = transcript_rawfield(L, entry, "table") + "." + transcript_rawfield(L, entry, "action") + "(";
+  std::string line = transcript_textfield(L, entry, "table") + "." + transcript_textfield(L, entry, "action") + "(";
   lua_getfield(L, entry, "args");
   if (lua_istable(L, -1)) {
     lua_getfield(L, -1, "n");
@@ -142,24 +142,49 @@ static std::string transcript_entry(lua_State* L) {
   return line + ")";
 }
 
-void transcript_flush(lua_State* L, transcript_Log* log, FILE* out) {
+static void transcript_write(lua_State* L, transcript_Log* log) {
+  if (!log->out || !lua_istable(L, -1)) return;
+  std::fprintf(log->out, "> %s\n", transcript_entry(L).c_str());
+  log->total++;
+}
+
+// __newindex of the watched log: stores the entry and writes it at once.
+static int transcript_onappend(lua_State* L) {
+  transcript_Log* log = static_cast<transcript_Log*>(lua_touserdata(L, lua_upvalueindex(1)));
+  lua_settop(L, 3);
+  lua_pushvalue(L, 2);
+  lua_pushvalue(L, 3);
+  lua_rawset(L, 1);
+  if (lua_topointer(L, 1) == log->table && lua_tointeger(L, 2) == log->shown + 1) {
+    log->shown++;
+    transcript_write(L, log);
+  }
+  return 0;
+}
+
+static void transcript_watch(lua_State* L, transcript_Log* log) {
+  log->table = lua_topointer(L, -1);
+  log->shown = 0;
+  lua_newtable(L);
+  lua_pushlightuserdata(L, log);
+  lua_pushcclosure(L, transcript_onappend, 1);
+  lua_setfield(L, -2, "__newindex");
+  lua_setmetatable(L, -2);
+}
+
+void transcript_flush(lua_State* L, transcript_Log* log) {
   lua_rawgeti(L, LUA_REGISTRYINDEX, log->host_ref);
-  if (!lua_istable(L, -1)) {
-    lua_pop(L, 1);
-    return;
-  }
-  lua_getfield(L, -1, "log");
   if (lua_istable(L, -1)) {
-    int count = static_cast<int>(lua_objlen(L, -1));
-    if (count < log->shown) log->shown = 0;  // the script cleared the log
-    for (; log->shown < count; log->shown++) {
-      lua_rawgeti(L, -1, log->shown + 1);
-      if (lua_istable(L, -1)) {
-        std::fprintf(out, "> %s\n", transcript_entry(L).c_str());
-        log->total++;
+    lua_getfield(L, -1, "log");
+    if (lua_istable(L, -1)) {
+      if (lua_topointer(L, -1) != log->table) transcript_watch(L, log);
+      for (int count = static_cast<int>(lua_objlen(L, -1)); log->shown < count; log->shown++) {
+        lua_rawgeti(L, -1, log->shown + 1);
+        transcript_write(L, log);
+        lua_pop(L, 1);
       }
-      lua_pop(L, 1);
     }
+    lua_pop(L, 1);
   }
-  lua_pop(L, 2);
+  lua_pop(L, 1);
 }
