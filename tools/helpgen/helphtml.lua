@@ -94,7 +94,9 @@ function html.contents(pages)
     lines[#lines + 1] = object_entry(section.name) .. "<ul>"
     for _, g in ipairs(section.group_order) do
       if g ~= "" then lines[#lines + 1] = object_entry(g) .. "<ul>" end
-      for _, page in ipairs(section.groups[g]) do lines[#lines + 1] = object_entry(page.title, "pages/" .. page.id .. ".html") end
+      for _, page in ipairs(section.groups[g]) do
+        lines[#lines + 1] = object_entry(page.title, "pages/" .. page.id .. ".html")
+      end
       if g ~= "" then lines[#lines + 1] = "</ul>" end
     end
     lines[#lines + 1] = "</ul>"
@@ -116,7 +118,8 @@ end
 function html.front(pages)
   local body = { "<h1>Rividi Action Plugin</h1>",
     "<p>Rividi gives AMS project scripts object handles over the host's actions: make a handle once with "
-      .. "<code>Rividi.Create(\"Input1\")</code> and call methods on it, such as <code>Input1:SetText(\"Hello\")</code>.</p>" }
+      .. "<code>Rividi.Create(\"Input1\")</code> and call methods on it, such as "
+      .. "<code>Input1:SetText(\"Hello\")</code>.</p>" }
   for _, section in ipairs(sections_of(pages)) do
     body[#body + 1] = "<h2>" .. escape(section.name) .. "</h2><ul>"
     for _, g in ipairs(section.group_order) do

@@ -138,7 +138,8 @@ end
 local function string_page(row)
   local page = frame_page({ name = row.name, check = row.check, defaults = row.defaults,
     results = row.kind == "writer" and "none" or "first" }, "Text")
-  page.about = row.kind == "writer" and "Applies String." .. row.name .. " to the object's text and sets the result as its text."
+  page.about = row.kind == "writer"
+    and "Applies String." .. row.name .. " to the object's text and sets the result as its text."
     or "Applies String." .. row.name .. " to the object's text and returns the result."
   return page
 end
@@ -177,13 +178,13 @@ local function page_handle_pages(row)
     pages[#pages + 1] = { id = prefix .. row.name, title = receiver .. ":" .. row.name, section = section,
       args = args, results = none and "nothing of its own" or "every value the host action returns",
       chain = direct and DIRECT or PAGE_CHAINED, errors = type_errors(args),
-      about = "Calls " .. (fields.calls or row.calls or ((prefix == "page_" and "Page." or "DialogEx.") .. row.name)) .. ".",
+      about = "Calls " .. (fields.calls or row.calls
+        or ((prefix == "page_" and "Page." or "DialogEx.") .. row.name)) .. ".",
       example = example(receiver, row.name, args) }
   end
   if not row.dialog_only then one("page_", "hPage", "Page handle methods", {}) end
   local dialog = row.dialog or {}
-  one("dialog_", "hDialog", "Dialog handle methods", { calls = dialog.calls or row.calls and row.calls:gsub("Page", "DialogEx"),
-    results = dialog.results })
+  one("dialog_", "hDialog", "Dialog handle methods", { calls = dialog.calls or row.calls, results = dialog.results })
   return pages
 end
 
@@ -202,7 +203,8 @@ end
 local function page_function_page(d)
   local page = function_page({ name = d.path and ("Rividi." .. d.path .. "." .. d.name) or ("Rividi." .. d.name),
     args = d.args, results = #(d.results or {}) > 0 and table.concat(d.results, ", ") or "nothing",
-    errors = message_list(d.errors), example = "local h = Rividi." .. (d.path and d.path .. "." or "") .. d.name .. "()" })
+    errors = message_list(d.errors),
+    example = "local h = Rividi." .. (d.path and d.path .. "." or "") .. d.name .. "()" })
   page.id = "rividi_" .. d.name
   return page
 end
