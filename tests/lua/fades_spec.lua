@@ -16,6 +16,16 @@ local function steps(host)
   return set, slept
 end
 
+-- SetOpacity replaced by fn, for an object whose opacity does not follow; a fade that does not stop fails.
+local function stub_opacity(host, fn)
+  local calls = 0
+  host:stub("Input", "SetOpacity", function(...)
+    calls = calls + 1
+    if calls > 10 then error("the fade does not stop", 0) end
+    return fn(...)
+  end)
+end
+
 describe("a fade", function()
   local env, host, R, box
   before_each(function()
@@ -68,7 +78,7 @@ describe("a fade", function()
   end)
 
   it("returns false as soon as a step leaves the opacity where it was", function()
-    host:stub("Input", "SetOpacity", function() end)
+    stub_opacity(host, function() end)
     assert.is_false(box:FadeIn())
     assert.is_false(box:FadeOut())
     local set = steps(host)
@@ -76,9 +86,7 @@ describe("a fade", function()
   end)
 
   it("returns false when a step moves the opacity the wrong way", function()
-    host:stub("Input", "SetOpacity", function(name, value)
-      host:object(name).props.Opacity = value - 2
-    end)
+    stub_opacity(host, function(name, value) host:object(name).props.Opacity = value - 2 end)
     assert.is_false(box:FadeIn())
     assert.are.equal(49, host:object("Box").props.Opacity)
   end)
