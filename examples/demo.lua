@@ -2,17 +2,6 @@
 -- a fade, a page handle and an object in a dialog. Run it with
 --   build/native/rividi-host --project examples/demo_project.lua examples/demo.lua
 
--- Runs `part` when Rividi has every method it names; otherwise says which one it lacks.
-local function with(methods, part)
-  for _, name in ipairs(methods) do
-    if type(Rividi[name]) ~= "function" then
-      print("(skipped: this build of Rividi has no " .. name .. ")")
-      return
-    end
-  end
-  part()
-end
-
 -- Values as a readable list: "", "Hello".
 local function list(...)
   local texts = {}
@@ -39,27 +28,18 @@ print("the button now reads " .. Button.GetText("GreetButton"))
 Rividi.SetCodeChaining(ZOBJECT_CHAINING_STACK)
 Name:SetText("Hello"):GetText()
 print("stack of NameInput: " .. list(Name:GetStack()))
--- needs the forwarding methods (AddItem, GetCount)
-with({ "AddItem", "GetCount" }, function()
-  Names:AddItem("Ada"):AddItem("Grace")
-  print("NameList recorded " .. select("#", Names:GetStack()) .. " calls")
-end)
+Names:AddItem("Ada"):AddItem("Grace")
+print("NameList recorded " .. select("#", Names:GetStack()) .. " calls")
 Rividi.SetCodeChaining(ZOBJECT_CHAINING_NONE)
 
 -- A fade: the opacity moves by 1 per step, with a sleep of the given delay after each.
--- needs the fades (FadeOut)
-with({ "FadeOut" }, function()
-  Logo:FadeOut(95, 5)
-  print("logo opacity " .. Image.GetOpacity("Logo") .. " after " .. SimHost:slept() .. " ms")
-end)
+Logo:FadeOut(95, 5)
+print("logo opacity " .. Image.GetOpacity("Logo") .. " after " .. SimHost:slept() .. " ms")
 
 -- A page handle: the page's actions as methods, taking object handles where they want names.
--- needs page handles (GetPageHandle)
-with({ "GetPageHandle" }, function()
-  local page = Rividi.GetPageHandle()
-  page:SetFocus(Name)
-  print(page.Name .. " has the focus on " .. page:GetFocus())
-end)
+local page = Rividi.GetPageHandle()
+page:SetFocus(Name)
+print(page.Name .. " has the focus on " .. page:GetFocus())
 
 -- In a dialog, handles address the dialog's objects.
 SimHost:show_dialog("About")
