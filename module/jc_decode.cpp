@@ -4,13 +4,9 @@
 #include <limits.h>
 #include <string.h>
 
-#if defined(__GNUC__)
+// GCC and Clang (native and MinGW): the hot path is inlined into one loop.
 #define JC_INLINE inline __attribute__((always_inline))
 #define JC_UNLIKELY(x) __builtin_expect(!!(x), 0)
-#else
-#define JC_INLINE inline
-#define JC_UNLIKELY(x) (x)
-#endif
 
 namespace {
 
@@ -22,15 +18,9 @@ JC_INLINE uint32_t jc_load_le32(const unsigned char* p) {
   return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
 }
 
-JC_INLINE unsigned jc_count_trailing_zeros(uint32_t x) {
-#if defined(__GNUC__)
-  return (unsigned)__builtin_ctz(x);
-#else
-  unsigned n = 0;
-  while (!(x & 1u)) { x >>= 1; ++n; }
-  return n;
-#endif
-}
+// x is never 0 here.
+JC_INLINE unsigned jc_count_trailing_zeros(uint32_t x) { return (unsigned)__builtin_ctz(x); }
+JC_INLINE unsigned jc_count_leading_zeros(uint32_t x) { return (unsigned)__builtin_clz(x); }
 
 // The bit buffer holds the unread bits of the current word on top of a 1 sentinel bit.
 // After the end of the input it yields zero bits and records the overrun.
@@ -97,7 +87,7 @@ struct jc_bits {
   // Token prefixes 1, 01, 001 and 000 as 0, 1, 2 and 3: the zeros before the first 1, at most 3.
   JC_INLINE unsigned token_prefix() {
     if (JC_UNLIKELY((buffer & 0x1FFFFFFFu) == 0)) return token_prefix_bit_by_bit();
-    unsigned zeros = (unsigned)__builtin_clz(buffer | 0x1FFFFFFFu);
+    unsigned zeros = jc_count_leading_zeros(buffer | 0x1FFFFFFFu);
     buffer <<= zeros + (zeros < 3);
     return zeros;
   }
@@ -115,7 +105,7 @@ struct jc_bits {
     uint32_t unread = ~(sentinel | (sentinel - 1));
     uint32_t stops = ~buffer & 0x55555555u & unread;
     if (JC_UNLIKELY(stops == 0)) return gamma_bit_by_bit();
-    unsigned used = 1 + (unsigned)__builtin_clz(stops);
+    unsigned used = 1 + jc_count_leading_zeros(stops);
     unsigned digits = used / 2;
     uint32_t data = (buffer >> 1) & 0x55555555u;
     data = (data | (data >> 1)) & 0x33333333u;
@@ -161,9 +151,36 @@ JC_INLINE jc_status jc_check_copy(const jc_bits& in, const jc_output& out, uint3
   return JC_OK;
 }
 
-// Copies in blocks of c bytes, c no larger than the offset, so that each block reads only bytes
-// already final; a last block that would pass the end is moved back to end there, rewriting
-// a few bytes with the values they already hold. Same result as copying byte after byte.
+// Blocks of c bytes, c no larger than the offset, read only bytes already final, so copying
+// them in order gives the same bytes as copying byte after byte.
+
+// The last block may pass the end of the match: the c bytes behind the end are saved first
+// and put back after, so the destination ends exactly as after a byte-by-byte copy.
+template <unsigned c>
+JC_INLINE void jc_copy_blocks_restoring(unsigned char* to, const unsigned char* from, uint32_t length) {
+  unsigned char saved[c];
+  memcpy(saved, to + length, c);
+  for (uint32_t i = 0; i < length; i += c) memcpy(to + i, from + i, c);
+  memcpy(to + length, saved, c);
+}
+
+// Offsets 1 to 3: the first 8 bytes taken from the period's bytes before the match, then
+// blocks of 8 from a multiple of the period at least 8 bytes back, which holds the same bytes.
+// Bytes behind the end are put back as above.
+template <unsigned period>
+JC_INLINE void jc_copy_short_period_restoring(unsigned char* to, uint32_t length) {
+  const unsigned char* from = to - period;
+  const unsigned distance = period == 3 ? 9 : 8;
+  unsigned char saved[8], head[8];
+  memcpy(saved, to + length, 8);
+  for (unsigned i = 0; i < 8; ++i) head[i] = from[i % period];
+  memcpy(to, head, 8);
+  for (uint32_t i = 8; i < length; i += 8) memcpy(to + i, to + i - distance, 8);
+  memcpy(to + length, saved, 8);
+}
+
+// Near the end of the destination: a last block that would pass the end is moved back to end
+// there, rewriting a few bytes with the values they already hold.
 template <unsigned c>
 JC_INLINE void jc_copy_blocks(unsigned char* to, const unsigned char* from, uint32_t length) {
   unsigned char* end = to + length;
@@ -175,16 +192,28 @@ JC_INLINE void jc_copy_match(jc_output& out, uint32_t offset, uint32_t length) {
   unsigned char* to = out.pos;
   const unsigned char* from = to - offset;
   out.pos += length;
-  if (offset >= 8 && length >= 8)
+  if ((size_t)(out.end - to) - length >= 8 && offset != 0) {
+    if (offset >= 8)
+      jc_copy_blocks_restoring<8>(to, from, length);
+    else if (offset >= 4)
+      jc_copy_blocks_restoring<4>(to, from, length);
+    else if (offset == 1)
+      jc_copy_short_period_restoring<1>(to, length);
+    else if (offset == 2)
+      jc_copy_short_period_restoring<2>(to, length);
+    else
+      jc_copy_short_period_restoring<3>(to, length);
+  } else if (offset >= 8 && length >= 8) {
     jc_copy_blocks<8>(to, from, length);
-  else if (offset >= 4 && length >= 4)
+  } else if (offset >= 4 && length >= 4) {
     jc_copy_blocks<4>(to, from, length);
-  else if (offset >= 2 && length >= 2)
+  } else if (offset >= 2 && length >= 2) {
     jc_copy_blocks<2>(to, from, length);
-  else if (offset == 1)
+  } else if (offset == 1) {
     memset(to, *from, length);
-  else
+  } else {
     while (length--) *to++ = *from++;
+  }
 }
 
 JC_INLINE jc_status jc_match(jc_bits& in, jc_output& out, uint32_t offset, uint32_t length) {
@@ -207,6 +236,7 @@ struct jc_decoder {
   unsigned index_width;
   unsigned literal_width;  // 0 until the stream sets it
   unsigned literal_offset;
+  uint32_t whole_literal_mask;  // bits below a whole literal's flag and value; 0 until the width is set
 
   JC_INLINE jc_status literal() {
     if (JC_UNLIKELY(literal_width == 0)) return JC_NO_LITERAL_WIDTH;
@@ -245,7 +275,18 @@ struct jc_decoder {
   JC_INLINE jc_status literal_width_change() {
     literal_width = in.bit() + 7;
     literal_offset = literal_width == 7 ? in.bits(8) : 0;
+    whole_literal_mask = (1u << (31 - literal_width)) - 1;
     return in.overrun ? JC_TRUNCATED : JC_OK;
+  }
+
+  // A literal whose flag and value both lie above the sentinel, read in one go.
+  JC_INLINE bool whole_literal_ahead() const { return (int32_t)in.buffer < 0 && (in.buffer & whole_literal_mask) != 0; }
+
+  JC_INLINE jc_status whole_literal() {
+    if (JC_UNLIKELY(out.pos == out.end)) return JC_OUTPUT_OVERFLOW;
+    *out.pos++ = (unsigned char)(((in.buffer << 1) >> (32 - literal_width)) + literal_offset);
+    in.buffer <<= literal_width + 1;
+    return JC_OK;
   }
 
   JC_INLINE jc_status single_byte() {
@@ -276,6 +317,10 @@ struct jc_decoder {
     bool done = false;
     jc_status status = JC_OK;
     while (status == JC_OK && !done) {
+      if (whole_literal_ahead()) {
+        status = whole_literal();
+        continue;
+      }
       switch (in.token_prefix()) {
         case 0: status = literal(); break;
         case 1: status = gamma_match(); break;
@@ -315,7 +360,7 @@ extern "C" jc_status jc_decode_status(const unsigned char* src, size_t src_size,
   if (unpacked_size > capacity) return JC_SIZE_OVER_CAPACITY;
 
   jc_decoder decoder = {{src + JC_HEADER_SIZE, src + src_size, 0x80000000u, false},
-                        {dst, dst, dst + capacity}, 1, 8, 0, 0};
+                        {dst, dst, dst + capacity}, 1, 8, 0, 0, 0};
   jc_status status = decoder.run();
   if (status != JC_OK) return status;
   if (stored_checksum != 0 && jc_checksum(dst, unpacked_size) != stored_checksum) return JC_CHECKSUM_MISMATCH;

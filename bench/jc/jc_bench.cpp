@@ -2,9 +2,11 @@
 // speed against zlib's inflate of the same chunk compressed at level 9.
 #include <zlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "jc_decode.h"
@@ -44,22 +46,34 @@ double jc_seconds_since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Best time per run over several rounds, each round long enough to be measured reliably.
+// Enough runs of f for one round to be measured reliably.
 template <class F>
-double jc_time_per_run(F run) {
-  int runs_per_round = 1;
+int jc_runs_per_round(F f) {
+  int runs = 1;
   for (;;) {
     auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs_per_round; ++i) run();
-    if (jc_seconds_since(start) > 0.05) break;
-    runs_per_round *= 2;
+    for (int i = 0; i < runs; ++i) f();
+    if (jc_seconds_since(start) > 0.03) return runs;
+    runs *= 2;
   }
-  double best = 1e30;
-  for (int round = 0; round < 7; ++round) {
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs_per_round; ++i) run();
-    double t = jc_seconds_since(start) / runs_per_round;
-    if (t < best) best = t;
+}
+
+template <class F>
+double jc_round_time(F f, int runs) {
+  auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < runs; ++i) f();
+  return jc_seconds_since(start) / runs;
+}
+
+// Best time per run of each, over rounds that alternate between the two, so that a machine
+// busy with other work slows both alike.
+template <class F, class G>
+std::pair<double, double> jc_paired_times(F f, G g) {
+  int f_runs = jc_runs_per_round(f), g_runs = jc_runs_per_round(g);
+  std::pair<double, double> best = {1e30, 1e30};
+  for (int round = 0; round < 21; ++round) {
+    best.first = std::min(best.first, jc_round_time(f, f_runs));
+    best.second = std::min(best.second, jc_round_time(g, g_runs));
   }
   return best;
 }
@@ -93,13 +107,13 @@ bool jc_bench_file(const char* path) {
 
   jc_bytes out(data.size() + 8);
   bool decoded_ok = true;
-  double jc_time = jc_time_per_run([&] {
-    decoded_ok &= jc_decode(stream.data(), stream.size(), out.data(), out.size()) == (int)data.size();
-  });
-  double inflate_time = jc_time_per_run([&] {
-    uLongf n = out.size();
-    decoded_ok &= uncompress(out.data(), &n, deflated.data(), deflated.size()) == Z_OK && n == data.size();
-  });
+  auto times = jc_paired_times(
+      [&] { decoded_ok &= jc_decode(stream.data(), stream.size(), out.data(), out.size()) == (int)data.size(); },
+      [&] {
+        uLongf n = out.size();
+        decoded_ok &= uncompress(out.data(), &n, deflated.data(), deflated.size()) == Z_OK && n == data.size();
+      });
+  double jc_time = times.first, inflate_time = times.second;
   if (!decoded_ok) {
     std::fprintf(stderr, "jc_bench: decoding %s failed\n", path);
     return false;

@@ -1,5 +1,7 @@
 // Tests of the jc command: pack and unpack files, and fail clearly on bad input.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>

@@ -41,6 +41,11 @@ inline jc_decoded jc_run_decoder(const jc_bytes& stream, size_t capacity) {
   return jc_run_decoder(stream.data(), stream.size(), capacity);
 }
 
+// Decodes to "abcabcabca": a literal-width change to 8, literals a b c, short matches
+// (3, 5) and (3, 2), the end marker; checksum E1 EB EF E6.
+inline const jc_bytes jc_worked_example = {0x4A, 0x43, 0x0A, 0x00, 0x00, 0x00, 0xE1, 0xEB, 0xEF, 0xE6, 0x56,
+                                           0x6C, 0xD8, 0x20, 0xC0, 0x00, 0x0F, 0x30, 0x00, 0x00, 0x00, 0x00};
+
 inline jc_bytes jc_text(const std::string& s) { return jc_bytes(s.begin(), s.end()); }
 
 #endif

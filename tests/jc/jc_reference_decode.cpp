@@ -66,7 +66,11 @@ class jc_reference_decoder {
 
   void copy(uint64_t offset, uint64_t length) {
     if (offset > written_) throw jc_reference_failure();
-    while (length--) put(out_[written_ - offset]);
+    while (length--) {
+      if (written_ >= out_.size()) throw jc_reference_failure();
+      out_[written_] = out_[written_ - offset];
+      ++written_;
+    }
   }
 
   static uint64_t adjustment(uint64_t d) {

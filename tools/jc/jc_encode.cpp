@@ -1,6 +1,7 @@
 // Encoder driver: finds matches once, then searches the index width and the literal modes.
 #include "jc_encode.h"
 
+#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -35,33 +36,38 @@ unsigned jc_estimate_index_width(const jc_parse_result& parse) {
   return best;
 }
 
-// Quick parses (one state per literal mode) settle the index width; the final parses keep
-// more states and literal modes taken from the best parse so far.
+// Quick parses (one state per literal mode) settle the index width; the final parse keeps
+// more states per position and the literal modes that suit the best quick parse.
 class jc_encoder {
  public:
   jc_encoder(const unsigned char* data, size_t size) : data_(data), size_(size), matches_(data, size) {}
 
   std::vector<unsigned char> encode() {
-    jc_parse_options quick;
-    quick.literal_modes = jc_default_literal_modes();
-    quick.last_offset_slots = 1;
-    best_ = try_options(quick);
-    unsigned estimate = jc_estimate_index_width(best_.parse);
-    for (unsigned width = estimate > 1 ? estimate - 1 : 1; width <= estimate + 1 && width <= jc_max_index_width; ++width) {
-      if (width == quick.index_width) continue;
-      jc_parse_options options = quick;
-      options.index_width = width;
-      keep_smaller(try_options(options));
-    }
+    try_index_widths();
     jc_parse_options final_options = best_.options;
     final_options.last_offset_slots = final_slots;
-    keep_smaller(try_options(final_options));
     final_options.literal_modes = jc_choose_literal_modes(data_, size_, jc_literal_positions(best_.parse));
     keep_smaller(try_options(final_options));
     return std::move(best_.stream);
   }
 
  private:
+  // The default width, then the width that would have coded its offsets best, and its neighbours.
+  void try_index_widths() {
+    jc_parse_options quick;
+    quick.literal_modes = jc_default_literal_modes();
+    quick.last_offset_slots = 1;
+    best_ = try_options(quick);
+    unsigned estimate = jc_estimate_index_width(best_.parse);
+    unsigned last = std::min(estimate + 1, jc_max_index_width);
+    for (unsigned width = estimate > 1 ? estimate - 1 : 1; width <= last; ++width) {
+      if (width == quick.index_width) continue;
+      jc_parse_options options = quick;
+      options.index_width = width;
+      keep_smaller(try_options(options));
+    }
+  }
+
   jc_candidate try_options(const jc_parse_options& options) {
     jc_parse_result parse = jc_parse(data_, size_, matches_, options);
     std::vector<unsigned char> stream = jc_emit(data_, size_, parse);
@@ -83,7 +89,7 @@ class jc_encoder {
 }  // namespace
 
 std::vector<unsigned char> jc_encode(const unsigned char* data, size_t size) {
-  if (size > (size_t)INT_MAX) throw std::length_error("jc: input larger than a JC stream can hold");
+  if (size > (size_t)INT_MAX) throw std::length_error("input larger than a JC stream can hold");
   static const unsigned char nothing = 0;
   return jc_encoder(size ? data : &nothing, size).encode();
 }

@@ -34,7 +34,8 @@ class jc_parser {
   jc_parser(const unsigned char* data, size_t size, const jc_match_table& matches, const jc_parse_options& options)
       : data_(data), size_(size), matches_(matches), options_(options),
         mode_count_(1 + (unsigned)options.literal_modes.size()), slot_count_(options.last_offset_slots),
-        state_count_(mode_count_ * slot_count_), nodes_((size + 1) * state_count_) {
+        state_count_(mode_count_ * slot_count_), nodes_((size + 1) * state_count_),
+        dearest_slot_cost_((size + 1) * mode_count_, jc_unreached) {
     node(0, 0).cost = 0;
   }
 
@@ -48,7 +49,7 @@ class jc_parser {
         if (worth_extending(pos, best)) relax_offset_edges(pos, best);
       }
       for (unsigned state = 0; state < state_count_; ++state)
-        if (worth_extending(pos, state)) relax_offset_keeping_edges(pos, state);
+        if (worth_extending(pos, state) && !outdone_by_best_of_mode(pos, state)) relax_offset_keeping_edges(pos, state);
     }
     return backtrack();
   }
@@ -83,8 +84,23 @@ class jc_parser {
     return n.cost < node(pos, best_state_).cost + switch_bits(mode);
   }
 
+  // A slot whose last offset saves less than it costs over the mode's best slot: a path that
+  // goes on from it does no better from the best slot, with its first repeat match made a
+  // normal or short match.
+  bool outdone_by_best_of_mode(size_t pos, unsigned state) {
+    unsigned best = best_of_mode_[mode_of(state)];
+    if (state == best) return false;
+    const jc_node& n = node(pos, state);
+    uint32_t offset_bits = jc_cost::normal_offset_bits(n.last_offset, options_.index_width);
+    uint32_t most_saved = std::max<uint32_t>(offset_bits - jc_cost::repeat_match_bits(2) + jc_cost::gamma_bits(2),
+                                             jc_cost::short_match_bits - jc_cost::repeat_match_bits(2));
+    return n.cost >= node(pos, best).cost + most_saved;
+  }
+
   // Into the slot with the same last offset, or else the dearest slot of the mode.
   void relax(size_t pos, unsigned mode, uint32_t cost, unsigned from_state, const jc_edge& edge, uint32_t last_offset) {
+    uint32_t& dearest = dearest_slot_cost_[pos * mode_count_ + mode];
+    if (cost >= dearest) return;
     jc_node* slots = &node(pos, mode * slot_count_);
     jc_node* target = slots;
     for (unsigned slot = 0; slot < slot_count_; ++slot) {
@@ -101,6 +117,8 @@ class jc_parser {
     target->length = edge.length;
     target->from_state = (uint8_t)from_state;
     target->kind = edge.kind;
+    dearest = 0;
+    for (unsigned slot = 0; slot < slot_count_; ++slot) dearest = std::max(dearest, slots[slot].cost);
   }
 
   // A literal stays in its state's mode, or switches to any mode first.
@@ -245,6 +263,7 @@ class jc_parser {
   unsigned slot_count_;
   unsigned state_count_;
   std::vector<jc_node> nodes_;
+  std::vector<uint32_t> dearest_slot_cost_;  // per position and mode: a cost at least this never gets a slot
   std::vector<jc_edge> offset_edges_;
   jc_edge single_byte_edge_ = {};
   unsigned best_state_ = 0;
