@@ -20,16 +20,9 @@ local A, FunctionError, check_args = Helpers.A, Helpers.FunctionError, Build.che
 local IsObject, GenerateChain = Rividi.IsObject, Rividi.GenerateChain
 local ObjectTable, ObjectTypes, NOOBJ = Rividi._Vars.ObjectTable, Rividi._Vars.ObjectTypes, Rividi.NOOBJ
 local type, unpack = type, unpack
+local positions, fill_defaults = Build.positions, Build.fill_defaults
 
 local NO_RESULTS = {}
-
-local function highest_position(check, defaults)
-  local count = #check
-  for i = 1, #defaults do
-    if defaults[i][1] > count then count = defaults[i][1] end
-  end
-  return count
-end
 
 -- The fields of `row` that decide the call, those it lacks taken from `base`.
 local function form_of(row, check, base)
@@ -41,18 +34,8 @@ local function form_of(row, check, base)
     named = row.named,
   }
   if form.named == nil then form.named = base.named ~= false end
-  form.count = row.count or highest_position(check, form.defaults)
+  form.count = row.count or positions(check, form.defaults)
   return form
-end
-
-local function apply_defaults(tArgs, defaults)
-  for i = 1, #defaults do
-    local d = defaults[i]
-    local position = d[1]
-    if type(tArgs[position]) ~= d[2] then
-      if d.global then tArgs[position] = _G[d.global] else tArgs[position] = d[3] end
-    end
-  end
 end
 
 -- Calls the action with the object name (unless the form says otherwise) and the form's positions.
@@ -103,7 +86,7 @@ function Build.method(row)
       if special_at_call then special_type = _G[special_constant] end
       if self.ObjectType == special_type then form = special end
     end
-    if form.defaults[1] then apply_defaults(arg, form.defaults) end
+    if form.defaults[1] then fill_defaults(arg, form.defaults) end
     local action = ObjectTable[self.ObjectType][form.action]
     if type(action) ~= "function" then FunctionError() end
     return finish(self, form, action, arg)
@@ -119,7 +102,7 @@ local function direct_function(row)
   local action_name = form.action
   return function(self, ...)
     if check_count > 0 then check_args(arg, check, check_count) end
-    if form.defaults[1] then apply_defaults(arg, form.defaults) end
+    if form.defaults[1] then fill_defaults(arg, form.defaults) end
     return call(self, form, type_table[action_name], arg)
   end
 end

@@ -37,10 +37,14 @@ function Build.positions(check, defaults)
   return count
 end
 
--- Defaults { position, type, value }: a value of another type at that position is replaced.
+-- Defaults { position, type, value } or { position, type, global = name }: a value of another type at that
+-- position is replaced by the value, or by the host global of that name as it is at the call.
 function Build.fill_defaults(tArgs, defaults)
   for i = 1, #defaults do
     local d = defaults[i]
-    if type(tArgs[d[1]]) ~= d[2] then tArgs[d[1]] = d[3] end
+    local position = d[1]
+    if type(tArgs[position]) ~= d[2] then
+      if d.global then tArgs[position] = _G[d.global] else tArgs[position] = d[3] end
+    end
   end
 end

@@ -13,17 +13,7 @@
 #include <string>
 #include <vector>
 
-static int failures = 0;
-
-#define CHECK(cond, ...)                                \
-  do {                                                  \
-    if (!(cond)) {                                      \
-      std::printf("FAIL %s:%d: ", __FILE__, __LINE__);  \
-      std::printf(__VA_ARGS__);                         \
-      std::printf("\n");                                \
-      failures++;                                       \
-    }                                                   \
-  } while (0)
+#include "wine_check.h"
 
 using HelpForAction = int(__cdecl*)(void*, char*, void*);
 using HelpForPlugin = int(__cdecl*)(char*, void*);
@@ -130,8 +120,8 @@ static void help_check(const char* which, int result, const help_Folder& folder,
 }
 
 static void help_run(HMODULE module, const std::string& base, const std::string& log) {
-  auto for_action = reinterpret_cast<HelpForAction>(reinterpret_cast<void*>(GetProcAddress(module, "irPlg_ShowHelpForAction")));
-  auto for_plugin = reinterpret_cast<HelpForPlugin>(reinterpret_cast<void*>(GetProcAddress(module, "irPlg_ShowHelpForPlugin")));
+  auto for_action = host_proc<HelpForAction>(module, "irPlg_ShowHelpForAction");
+  auto for_plugin = host_proc<HelpForPlugin>(module, "irPlg_ShowHelpForPlugin");
   CHECK(for_action && for_plugin, "the help exports are missing");
   if (!for_action || !for_plugin) return;
   size_t opened = 0, expected_opened = 0;

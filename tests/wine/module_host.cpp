@@ -18,24 +18,10 @@ extern "C" {
 #include <lualib.h>
 }
 
-static int failures = 0;
-
-#define CHECK(cond, ...)                            \
-  do {                                              \
-    if (!(cond)) {                                  \
-      std::printf("FAIL %s:%d: ", __FILE__, __LINE__); \
-      std::printf(__VA_ARGS__);                     \
-      std::printf("\n");                            \
-      failures++;                                   \
-    }                                               \
-  } while (0)
+#include "wine_check.h"
 
 using TextExport = int(__cdecl*)(char*, int*);
 
-template <typename Fn>
-static Fn host_proc(HMODULE module, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 static std::string host_query(HMODULE module, const char* name) {
   auto fn = host_proc<TextExport>(module, name);
