@@ -223,9 +223,9 @@ Rividi._Build.forwarding_rows = {
     { name = "GetFixedRowSelection" },
     { name = "SetFixedRowSelection", check = { B }, results = NONE },
     { name = "SetRowResize", defaults = { { 1, B, true } }, results = NONE },
-    -- A grid cell by row and column; a tree node by its index, a string.
+    -- A grid cell by row and column; a tree takes its node index, a string, in place of the row.
     { name = "EnsureVisible", defaults = { { 1, N, 0 }, { 2, N, 0 } }, results = NONE,
-      special = { type = "OBJECT_TREE", defaults = { { 1, S, "0" } } } },
+      special = { type = "OBJECT_TREE", defaults = { { 1, N, 0, also = S }, { 2, N, 0 } } } },
     { name = "GetRowHeight", check = { N } },
     { name = "GetListMode" },
     { name = "SetDragAndDrop", defaults = { { 1, B, true } }, results = NONE },

@@ -5,8 +5,8 @@
 --   name      the method's name, and the host action it tests and calls unless `action` names another;
 --   check     the types of the required leading arguments ({ "string" });
 --   defaults  the optional positions: { position, type, default } or { position, type, global = name },
---             the default then being that host global as it is at the call; a value of another type is
---             replaced by the default;
+--             the default then being that host global as it is at the call; a value of another type (nor of
+--             the type `also`, when the entry names one) is replaced by the default;
 --   count     how many argument positions the action receives (default: the highest position named);
 --   results   "all" (every value of the action, the default), "first" or "none";
 --   named     false for an action that is called without the object name;

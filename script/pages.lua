@@ -44,6 +44,8 @@ local function arguments_of(self, tArgs, order, with_name)
   return values, n + #order
 end
 
+local function pass(...) return ... end
+
 -- No handle check and no availability test: the host's tables as the script found them at start-up.
 local function page_method(row, set)
   local host, action_name, results = form_of(row, set)
@@ -56,7 +58,8 @@ local function page_method(row, set)
     fill_defaults(arg, defaults)
     local values, n = arguments_of(self, arg, order, with_name)
     local action = host[action_name]
-    if results == "direct" then return action(unpack(values, 1, n)) end
+    -- Not a tail call, so that an error the action raises at level 2 still has this frame to name.
+    if results == "direct" then return pass(action(unpack(values, 1, n))) end
     if results == "none" then
       action(unpack(values, 1, n))
       return chained(self, {})

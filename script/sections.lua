@@ -38,12 +38,14 @@ function Build.positions(check, defaults)
 end
 
 -- Defaults { position, type, value } or { position, type, global = name }: a value of another type at that
--- position is replaced by the value, or by the host global of that name as it is at the call.
+-- position (nor of the type `also`, when given) is replaced by the value, or by the host global of that name
+-- as it is at the call.
 function Build.fill_defaults(tArgs, defaults)
   for i = 1, #defaults do
     local d = defaults[i]
     local position = d[1]
-    if type(tArgs[position]) ~= d[2] then
+    local given = type(tArgs[position])
+    if given ~= d[2] and given ~= d.also then
       if d.global then tArgs[position] = _G[d.global] else tArgs[position] = d[3] end
     end
   end

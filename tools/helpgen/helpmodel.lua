@@ -47,7 +47,8 @@ local function row_args(row)
   local args = {}
   for i, t in ipairs(row.check or {}) do args[i] = { name = "Argument " .. i, type = t } end
   for _, d in ipairs(row.defaults or {}) do
-    args[d[1]] = { name = "Argument " .. d[1], type = d[2], optional = true, default = default_text(d) }
+    args[d[1]] = { name = "Argument " .. d[1], type = d.also and d[2] .. " or " .. d.also or d[2], optional = true,
+      default = default_text(d) }
   end
   for i = 1, #args do args[i] = args[i] or { name = "Argument " .. i, type = "any", optional = true } end
   return args
