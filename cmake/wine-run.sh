@@ -4,7 +4,7 @@
 set -u
 prefix_dir="${RIVIDI_WINEPREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix}"
 export WINEPREFIX="$prefix_dir" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
-"$(dirname "$0")/wine-prefix.sh" || exit 1
+"$(dirname "$0")/wine-prefix.sh" "$prefix_dir" || exit 1
 out=$(mktemp) err=$(mktemp)
 in=${RIVIDI_WINE_STDIN:-/dev/null}
 wine "$@" <"$in" >"$out" 2>"$err"

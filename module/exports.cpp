@@ -42,7 +42,7 @@ RIVIDI_API irPlg_GetSDKVersion() {
 }
 
 RIVIDI_API irPlg_Action_RegisterActions(lua_State* L) {
-  if (L) load_payload(L, payload_record, text_chunk_name);
+  if (L) load_payload(L, payload_record, static_cast<size_t>(payload_record_end - payload_record), text_chunk_name);
   return 1;
 }
 

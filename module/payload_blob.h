@@ -4,5 +4,6 @@
 
 extern "C" const unsigned char document_text[];
 extern "C" const unsigned char payload_record[];
+extern "C" const unsigned char payload_record_end[];
 
 #endif

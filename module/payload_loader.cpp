@@ -19,9 +19,15 @@ static uint32_t load_u32(const unsigned char* p) {
          static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-int load_payload(lua_State* L, const unsigned char* record, const char* chunk_name) {
+/* Raised in place of a chunk that the host's Lua refuses; luaL_loadbuffer's own message stays below it. */
+static const char LOAD_REFUSED[] =
+    "error('Rividi Action Plugin: this Lua library refuses the stored script', 0)";
+
+int load_payload(lua_State* L, const unsigned char* record, size_t record_size, const char* chunk_name) {
+  if (record_size < 8) return 0;
   char* name = mod_newtext(chunk_name);
-  uint32_t packed = load_u32(record);
+  size_t packed = load_u32(record);
+  if (packed > record_size - 8) packed = record_size - 8;
   uint32_t unpacked = load_u32(record + 4);
   const unsigned char* stream = record + 8;
   int result = 0;
@@ -30,7 +36,8 @@ int load_payload(lua_State* L, const unsigned char* record, const char* chunk_na
     buffer = static_cast<unsigned char*>(
         plat_calls.heap_alloc(mod_state.block_heap, unpacked + LOAD_SLACK, true));
   if (buffer && jc_decode(stream, packed, buffer, unpacked + LOAD_SLACK) != 0) {
-    luaL_loadbuffer(L, reinterpret_cast<const char*>(buffer), unpacked, name);
+    if (luaL_loadbuffer(L, reinterpret_cast<const char*>(buffer), unpacked, name) != 0)
+      luaL_loadbuffer(L, LOAD_REFUSED, sizeof LOAD_REFUSED - 1, "=Rividi");
     result = 1;
   }
   /* Free before running: an error raised by the chunk leaves lua_call by a long jump. */

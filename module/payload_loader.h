@@ -4,8 +4,11 @@
 
 struct lua_State;
 
-/* record: packed size (u32 LE), unpacked size (u32 LE), then the JC stream.
+#include <cstddef>
+
+/* record: packed size (u32 LE), unpacked size (u32 LE), then the JC stream; record_size bytes are
+   stored there, so a damaged packed size cannot send the decoder past them.
    Returns 1 when the chunk was run, 0 when nothing was loaded. */
-int load_payload(lua_State* L, const unsigned char* record, const char* chunk_name);
+int load_payload(lua_State* L, const unsigned char* record, size_t record_size, const char* chunk_name);
 
 #endif

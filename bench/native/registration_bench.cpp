@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   double decode_only = bench_seconds_per_call(
       [&] { jc_decode(payload_record + 8, packed, chunk.data(), chunk.size()); });
   double registration = bench_seconds_per_call([&] {
-    load_payload(L, payload_record, "Rividi Action Plugin");
+    load_payload(L, payload_record, static_cast<size_t>(payload_record_end - payload_record), "Rividi Action Plugin");
     lua_gc(L, LUA_GCSTEP, 0);
   });
   std::printf("registration (payload of %u bytes packed into %u)\n", unpacked, packed);

@@ -74,9 +74,10 @@ static void posix_shell_open(void*, const char*) {
   /* no shell to hand the file to */
 }
 
-const plat_Calls plat_native_calls = {
+extern constexpr plat_Calls plat_native_calls = {
   posix_heap_create, posix_heap_alloc, posix_heap_realloc, posix_heap_free, posix_heap_destroy,
   posix_drive_type, posix_find_first, posix_file_attributes, posix_shell_open,
 };
 
+/* Constant-initialised, so it is ready before any start-up code runs. */
 plat_Calls plat_calls = plat_native_calls;

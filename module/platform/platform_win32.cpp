@@ -46,9 +46,10 @@ static void win_shell_open(void* owner, const char* path) {
   ShellExecuteA(static_cast<HWND>(owner), "open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-const plat_Calls plat_native_calls = {
+extern constexpr plat_Calls plat_native_calls = {
   win_heap_create, win_heap_alloc, win_heap_realloc, win_heap_free, win_heap_destroy,
   win_drive_type, win_find_first, win_file_attributes, win_shell_open,
 };
 
+/* Constant-initialised, so it is ready before any start-up code runs. */
 plat_Calls plat_calls = plat_native_calls;

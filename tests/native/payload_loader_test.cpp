@@ -42,7 +42,7 @@ class Loader : public ::testing::Test {
     lua_close(L);
   }
   int load(const std::vector<unsigned char>& record) {
-    return load_payload(L, record.data(), "Rividi Action Plugin");
+    return load_payload(L, record.data(), record.size(), "Rividi Action Plugin");
   }
   void expect_no_live_blocks() {
     for (const auto& [heap, count] : live_blocks) EXPECT_EQ(count, 0) << "blocks left on a heap";
@@ -96,15 +96,24 @@ TEST_F(Loader, DamagedRecordsLoadNothing) {
   expect_no_live_blocks();
 }
 
-// A chunk that Lua refuses is still called, as the host's Lua would report it: the refusal
-// reaches the caller as an error, and nothing is left behind.
+// A chunk that Lua refuses is reported to the caller as an error, and nothing is left behind.
 TEST_F(Loader, AChunkLuaRefusesRaisesInTheCaller) {
   raising_record = fixture_record("Runs = 1");
   raising_record[4] -= 1;  // the record's size cuts the chunk's last byte
   std::string message = protected_call(L, [](lua_State* S) {
-    load_payload(S, raising_record.data(), "Rividi Action Plugin");
+    load_payload(S, raising_record.data(), raising_record.size(), "Rividi Action Plugin");
   });
-  EXPECT_NE(message, "");
+  EXPECT_EQ(message, "Rividi Action Plugin: this Lua library refuses the stored script");
+  EXPECT_EQ(global_text(L, "Runs"), "nil");
+  expect_no_live_blocks();
+}
+
+TEST_F(Loader, APackedSizeBeyondTheRecordIsCutToIt) {
+  auto record = fixture_record("Runs = 1");
+  record[0] = record[1] = 0;
+  record[2] = 0x10;  // 1 MiB
+  record.resize(record.size() - 4);  // and the end marker's word is gone
+  EXPECT_EQ(load(record), 0);
   EXPECT_EQ(global_text(L, "Runs"), "nil");
   expect_no_live_blocks();
 }
@@ -120,7 +129,7 @@ TEST_F(Loader, NoDecodeBufferLoadsNothing) {
 TEST_F(Loader, AnErrorRaisedByTheChunkLeaksNothing) {
   raising_record = fixture_record("Before = 1; error('payload failed', 0)");
   std::string message = protected_call(L, [](lua_State* S) {
-    load_payload(S, raising_record.data(), "Rividi Action Plugin");
+    load_payload(S, raising_record.data(), raising_record.size(), "Rividi Action Plugin");
   });
   EXPECT_EQ(message, "payload failed");
   EXPECT_EQ(global_text(L, "Before"), "1");

@@ -6,7 +6,7 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 prefix=$1
 shift
-WINEPREFIX="$prefix" "$root/cmake/wine-prefix.sh" || exit 1
+"$root/cmake/wine-prefix.sh" "$prefix" || exit 1
 RIVIDI_WINEPREFIX="$prefix" timeout 100 "$root/cmake/wine-run.sh" "$@"
 status=$?
 WINEPREFIX="$prefix" wineserver -k </dev/null >/dev/null 2>&1

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   record.insert(record.end(), stream.begin(), stream.end());
   std::ofstream out(argv[2], std::ios::binary);
   out.write(reinterpret_cast<const char*>(record.data()), static_cast<std::streamsize>(record.size()));
+  out.close();
   if (!out) {
     std::fprintf(stderr, "payload-record: cannot write %s\n", argv[2]);
     return 1;

@@ -1,0 +1,18 @@
+# check_so_exports.cmake: the defined dynamic symbols of MODULE are exactly the nine plugin exports.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${NM}" -D --defined-only "${MODULE}" OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${MODULE}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${dump}")
+set(names "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-f]* *[A-Za-z] " "" name "${line}")
+  list(APPEND names "${name}")
+endforeach()
+list(SORT names)
+set(expected irPlg_Action_RegisterActions irPlg_GetAuthorInfo irPlg_GetLuaVersion irPlg_GetPluginActionXML
+    irPlg_GetPluginName irPlg_GetPluginVersion irPlg_GetSDKVersion irPlg_ShowHelpForAction irPlg_ShowHelpForPlugin)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "dynamic symbols of ${MODULE}: ${names}")
+endif()
