@@ -78,7 +78,8 @@ function Build.method(row)
   local special_constant = special and row.special.type
   local special_at_call = special and row.special.at_call
   return function(self, ...)
-    A(IsObject(self) == false, NOOBJ)
+    -- While errors are suppressed A has nothing to report or replace, so the receiver need not be tested.
+    if ZOBJECT_SURPRESS_ERRORS ~= true then A(IsObject(self) == false, NOOBJ) end
     if check_count > 0 then check_args(arg, check, check_count) end
     local form = base
     if special then
