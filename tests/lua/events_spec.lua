@@ -4,12 +4,9 @@ local support = require("support.rividi_state")
 local raises_at, pack = support.raises_at, support.pack
 
 describe("the environment table", function()
-  local env, host, R, h
+  local h, host, R, env
   before_each(function()
-    env, host = support.new_state()
-    R = env.Rividi
-    h = R.Create("Input1")
-    host:clear_log()
+    h, host, R, env = support.new_handle_state(nil, "Input1")
   end)
 
   it("is the dialog's while one is shown, asked anew at every call", function()

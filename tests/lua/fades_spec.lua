@@ -27,12 +27,9 @@ local function stub_opacity(host, fn)
 end
 
 describe("a fade", function()
-  local env, host, R, box
+  local box, host, R
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    box = R.Create("Box")
-    host:clear_log()
+    box, host, R = support.new_handle_state(project, "Box")
   end)
 
   local cases = {

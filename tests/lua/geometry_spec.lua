@@ -19,12 +19,9 @@ local function rect_of(host, name)
 end
 
 describe("the primitives", function()
-  local env, host, R, box
+  local box, host
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    box = R.Create("Box")
-    host:clear_log()
+    box, host = support.new_handle_state(project, "Box")
   end)
 
   local cases = {
@@ -57,12 +54,9 @@ describe("the primitives", function()
 end)
 
 describe("GetRect and SetRect", function()
-  local env, host, R, box
+  local box, host, R, env
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    box = R.Create("Box")
-    host:clear_log()
+    box, host, R, env = support.new_handle_state(project, "Box")
   end)
 
   it("GetRect gives the host's size table with X and Y, a copy of nothing on the page", function()
@@ -119,12 +113,9 @@ describe("GetRect and SetRect", function()
 end)
 
 describe("Center and CenterRelative", function()
-  local env, host, R, box
+  local box, host, R
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    box = R.Create("Box")
-    host:clear_log()
+    box, host, R = support.new_handle_state(project, "Box")
   end)
 
   it("Center places the object in the window's middle, halves unrounded", function()

@@ -37,12 +37,9 @@ local cases = {
 }
 
 describe("a string utility", function()
-  local env, host, R, h
+  local h, host, R
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    h = R.Create("Path1")
-    host:clear_log()
+    h, host, R = support.new_handle_state(project, "Path1")
   end)
 
   for _, case in ipairs(cases) do

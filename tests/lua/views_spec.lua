@@ -14,12 +14,9 @@ local project = {
 }
 
 describe("a property view", function()
-  local env, host, R, h
+  local h, host, R, env
   before_each(function()
-    env, host = support.new_state(project)
-    R = env.Rividi
-    h = R.Create("Input1")
-    host:clear_log()
+    h, host, R, env = support.new_handle_state(project, "Input1")
   end)
 
   it("writes through to the host and keeps showing the snapshot", function()

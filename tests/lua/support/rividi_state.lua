@@ -56,6 +56,15 @@ function support.new_state(project, prepare, before_lock)
   return env, host
 end
 
+-- handle, host, Rividi, env: a handle for the object `name` in a state from new_state, the log emptied
+-- after the handle was made.
+function support.new_handle_state(project, name)
+  local env, host = support.new_state(project)
+  local handle = env.Rividi.Create(name)
+  host:clear_log()
+  return handle, host, env.Rividi, env
+end
+
 -- Asserts that fn, a function written on one line, raises `message` positioned at that line.
 function support.raises_at(message, fn)
   local ok, err = pcall(fn)
